@@ -1,0 +1,7 @@
+#include "export_folder.h"
+
+#include "file_system.h"
+
+#include <string>
+
+void EnsureExportFolder() noexcept { CreateFolder(std::string(ExportFolder)); }

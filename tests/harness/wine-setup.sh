@@ -1,0 +1,102 @@
+# Sourced by the harness scripts: the build's own Wine prefixes, a virtual
+# X display, and the shell probe registered as the documents' application.
+# Needs BUILD (absolute) and HARNESS set.
+
+WINE=/usr/lib/wine/wine64
+WINE_ROOT=$BUILD/wine
+TEST_USER=tervalen-test
+
+make_locale() {
+  # Wine takes the system code page from the Unix locale; ru_RU.UTF-8 gives 1251.
+  if [ ! -d "$WINE_ROOT/locale/ru_RU.UTF-8" ]; then
+    mkdir -p "$WINE_ROOT/locale"
+    localedef -i ru_RU -f UTF-8 "$WINE_ROOT/locale/ru_RU.UTF-8"
+  fi
+}
+
+start_display() {
+  for n in $(seq 91 140); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    # -ac: the unprivileged test user's programs use the display too.
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -ac >/dev/null 2>&1 &
+    XVFB_PID=$!
+    for _ in $(seq 100); do
+      [ -e "/tmp/.X11-unix/X$n" ] && { export DISPLAY=":$n"; return 0; }
+      sleep 0.1
+    done
+    kill "$XVFB_PID" 2>/dev/null || true
+  done
+  echo "could not start Xvfb" >&2
+  return 1
+}
+
+stop_display() {
+  [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
+}
+
+# as_prefix_owner PREFIX COMMAND...: runs a command as whoever owns the prefix.
+in_prefix() {
+  profile=$1
+  shift
+  "$HARNESS/wine-run.sh" "$BUILD" "$profile" "$@"
+}
+
+wineserver_of() {
+  profile=$1
+  shift
+  case $profile in
+    root-1251) env WINEPREFIX="$WINE_ROOT/root-1251" /usr/lib/wine/wineserver "$@" ;;
+    root-1252) env WINEPREFIX="$WINE_ROOT/root-1252" /usr/lib/wine/wineserver "$@" ;;
+    user-1251)
+      if [ "$(id -u)" -eq 0 ]; then
+        runuser -u "$TEST_USER" -- env WINEPREFIX="$WINE_ROOT/user-1251" /usr/lib/wine/wineserver "$@"
+      else
+        env WINEPREFIX="$WINE_ROOT/user-1251" /usr/lib/wine/wineserver "$@"
+      fi ;;
+  esac
+}
+
+# make_prefix PROFILE: a fresh prefix with Wine's fonts and the shell probe.
+make_prefix() {
+  profile=$1
+  prefix=$WINE_ROOT/$profile
+  in_prefix "$profile" wineboot -i >/dev/null 2>&1
+  wineserver_of "$profile" -w
+  # Debian's Wine misses its own fonts; without them "MS Sans Serif" and
+  # Tahoma silently become other faces.
+  cp /usr/share/wine/fonts/* "$prefix/drive_c/windows/Fonts/"
+  mkdir -p "$prefix/drive_c/probe"
+  cp "$BUILD/tests/shell_probe.exe" "$prefix/drive_c/probe/"
+  cp "$HARNESS/shell-probe.reg" "$prefix/drive_c/probe/"
+  in_prefix "$profile" reg import 'C:\probe\shell-probe.reg' >/dev/null 2>&1
+  wineserver_of "$profile" -w
+  # Keep one server running for the whole run: a file-size limit set for a
+  # test must not reach the server that saves the registry.
+  wineserver_of "$profile" -p </dev/null >/dev/null 2>&1
+  # Wine's background services start with the first program a server runs and
+  # keep its output open; started here, they cannot hold a test's output open.
+  in_prefix "$profile" cmd /c exit </dev/null >/dev/null 2>&1
+}
+
+make_prefixes() {
+  make_locale
+  rm -rf "$WINE_ROOT/root-1251" "$WINE_ROOT/root-1252" "$WINE_ROOT/user-1251" "$WINE_ROOT/user-home"
+  mkdir -p "$WINE_ROOT/root-1251" "$WINE_ROOT/root-1252" "$WINE_ROOT/user-1251" "$WINE_ROOT/user-home"
+  if [ "$(id -u)" -eq 0 ]; then
+    id "$TEST_USER" >/dev/null 2>&1 || useradd --system --no-create-home --shell /usr/sbin/nologin "$TEST_USER"
+    chown "$TEST_USER" "$WINE_ROOT/user-1251" "$WINE_ROOT/user-home"
+  fi
+  make_prefix root-1251 &
+  p1=$!
+  make_prefix root-1252 &
+  p2=$!
+  make_prefix user-1251 &
+  p3=$!
+  wait $p1 && wait $p2 && wait $p3
+}
+
+stop_prefixes() {
+  for profile in root-1251 root-1252 user-1251; do
+    wineserver_of "$profile" -k >/dev/null 2>&1 || true
+  done
+}
