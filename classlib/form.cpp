@@ -2,94 +2,137 @@
 
 #include "application.h"
 #include "exceptions.h"
+#include "font.h"
+#include "image.h"
+#include "page_control.h"
 #include "parked_exception.h"
+#include "scaling.h"
+#include "tab_order.h"
+#include "tab_sheet.h"
 #include "text.h"
+#include "win32_window.h"
 
-#include <windows.h>
-
-#include <map>
-#include <memory>
+#include <algorithm>
 
 namespace {
-
-// A registered window class, unregistered when the program ends.
-class WindowClass {
-public:
-    WindowClass(const std::wstring& name, WNDPROC procedure) : name_(name) {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = procedure;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        // The application icon; the form has none of its own.
-        windowClass.hIcon = LoadIconW(windowClass.hInstance, L"MAINICON");
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = name_.c_str();
-        atom_ = RegisterClassExW(&windowClass);
-    }
-    ~WindowClass() {
-        if (atom_) UnregisterClassW(name_.c_str(), GetModuleHandleW(nullptr));
-    }
-    WindowClass(const WindowClass&) = delete;
-    WindowClass& operator=(const WindowClass&) = delete;
-
-private:
-    std::wstring name_;
-    ATOM atom_ = 0;
-};
 
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT;
 
-}  // namespace
-
-// The one window procedure of all forms: finds the form the window belongs to
-// and hands it the message. Nothing thrown may cross back into Win32.
-struct TFormWindowProcedure {
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_NCCREATE) {
-            auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-            auto* form = static_cast<TForm*>(create->lpCreateParams);
-            form->window_ = window;
-            SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-        }
-        auto* form = reinterpret_cast<TForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-        if (!form) return DefWindowProcW(window, message, wParam, lParam);
-        try {
-            return form->HandleMessage(message, wParam, lParam);
-        } catch (...) {
-            ParkException(std::current_exception());
-            return message == WM_NCCREATE ? FALSE : 0;
-        }
-    }
-
-    static void Register(const std::wstring& className) {
-        static std::map<std::wstring, std::unique_ptr<WindowClass>> registered;
-        if (!registered.count(className)) {
-            registered.emplace(className, std::make_unique<WindowClass>(className, &Procedure));
-        }
-    }
-};
-
-TForm::TForm(TApplication& application, const TFormSettings& settings) : application_(application) {
-    const std::wstring className = WideFromText(settings.className);
-    TFormWindowProcedure::Register(className);
-
-    RECT frame{0, 0, settings.clientWidth, settings.clientHeight};
-    AdjustWindowRectEx(&frame, kFormStyle, FALSE, kFormExStyle);
-    CreateWindowExW(kFormExStyle, className.c_str(), WideFromText(settings.caption).c_str(), kFormStyle,
-                    settings.left, settings.top, frame.right - frame.left, frame.bottom - frame.top, nullptr,
-                    nullptr, GetModuleHandleW(nullptr), this);
-    RethrowParkedException();
-    if (!window_) throw Exception("Error creating window");
+int ScreenPixelsPerInch() {
+    HDC screen = GetDC(nullptr);
+    const int pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return pixelsPerInch;
 }
 
+bool KeyIsDown(int key) { return GetKeyState(key) < 0; }
+
+}  // namespace
+
+TForm::TForm(TApplication& application) : TControl(""), application_(application) {}
+
 TForm::~TForm() {
-    if (window_) {
-        HWND window = static_cast<HWND>(window_);
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        DestroyWindow(window);
+    // The controls' windows go with the form's; the controls themselves after.
+    if (window_) DestroyWindow(static_cast<HWND>(window_));
+}
+
+void TForm::Load(const TFormDefinition& definition) {
+    className_ = WideFromText(definition.className);
+    caption_ = definition.caption;
+    designPixelsPerInch_ = definition.pixelsPerInch;
+    designTextHeight_ = definition.textHeight;
+    pixelsPerInch_ = ScreenPixelsPerInch();
+
+    // The form's font follows the screen's density; the layout then follows
+    // the text height that font really has.
+    TFontDefinition formFontDefinition = definition.font;
+    formFontDefinition.height = ScaleFontHeight(definition.font.height, pixelsPerInch_, designPixelsPerInch_);
+    fonts_.push_back(std::make_unique<TFont>(formFontDefinition, formFontDefinition.height));
+    const TFont& formFont = *fonts_.back();
+    textHeight_ = formFont.TextHeight();
+    auto scale = [this](int length) { return ScaleLength(length, textHeight_, designTextHeight_); };
+
+    // The position on the screen is kept as designed; only the size scales.
+    CreateWindowHandle(nullptr, {definition.left, definition.top, scale(definition.clientWidth),
+                                 scale(definition.clientHeight)});
+    SendMessageW(static_cast<HWND>(window_), WM_SETFONT, reinterpret_cast<WPARAM>(formFont.Handle()), FALSE);
+
+    for (const TControlDefinition& control : definition.controls) {
+        std::unique_ptr<TControl> made = MakeControl(control);
+        TControl* parent = control.parent.empty() ? this : FindControl(control.parent);
+        if (!parent) ThrowMissingComponent(control.parent);
+        const TBounds bounds = control.kind == TControlKind::TabSheet
+                                   ? parent->ClientArea()
+                                   : TBounds{scale(control.left), scale(control.top), scale(control.width),
+                                             scale(control.height)};
+        const TFont& font = control.font ? FontFor(*control.font) : *parent->Font();
+        made->SetTabOrder(control.tabOrder);
+        made->CreateIn(*parent, bounds, font);
+        if (auto* button = dynamic_cast<TButton*>(made.get()); button && !control.onClick.empty()) {
+            button->OnClick = FindMethod(control.onClick);
+        }
+        components_.push_back(std::move(made));
     }
+    CollectTabStops(*this);
+}
+
+const TFont& TForm::FontFor(const TFontDefinition& definition) {
+    // A control's own font scales with the layout, as its positions do.
+    const int height = ScaleLength(definition.height, textHeight_, designTextHeight_);
+    fonts_.push_back(std::make_unique<TFont>(definition, height));
+    return *fonts_.back();
+}
+
+std::unique_ptr<TControl> TForm::MakeControl(const TControlDefinition& definition) {
+    switch (definition.kind) {
+        case TControlKind::PageControl:
+            return std::make_unique<TPageControl>(definition.name);
+        case TControlKind::TabSheet:
+            return std::make_unique<TTabSheet>(definition.name, definition.caption);
+        case TControlKind::Image:
+            return std::make_unique<TImage>(definition.name, definition.picture);
+        case TControlKind::Button:
+            return std::make_unique<TButton>(definition.name, definition.caption);
+    }
+    throw Exception("Unknown control kind for " + std::string(definition.name));
+}
+
+TNotifyEvent TForm::FindMethod(std::string_view name) {
+    throw Exception("Method " + std::string(name) + " not found");
+}
+
+TControl* TForm::FindControl(std::string_view name) const {
+    for (const auto& control : components_) {
+        if (control->Name() == name) return control.get();
+    }
+    return nullptr;
+}
+
+void TForm::ThrowMissingComponent(std::string_view name) {
+    throw Exception("Component " + std::string(name) + " not found");
+}
+
+void TForm::CollectTabStops(const TControl& container) {
+    std::vector<TControl*> children = container.Children();
+    std::stable_sort(children.begin(), children.end(),
+                     [](const TControl* a, const TControl* b) { return a->TabOrder() < b->TabOrder(); });
+    for (TControl* child : children) {
+        if (child->TabStop()) tabStops_.push_back(child);
+        CollectTabStops(*child);
+    }
+}
+
+void* TForm::CreateWindowHandle(void*, const TBounds& bounds) {
+    RegisterControlClass(className_, true);
+    RECT frame{0, 0, bounds.width, bounds.height};
+    AdjustWindowRectEx(&frame, kFormStyle, FALSE, kFormExStyle);
+    CreateWindowExW(kFormExStyle, className_.c_str(), WideFromText(caption_).c_str(), kFormStyle, bounds.left,
+                    bounds.top, frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                    GetModuleHandleW(nullptr), static_cast<TControl*>(this));
+    RethrowParkedException();
+    if (!window_) throw Exception("Error creating window");
+    return window_;
 }
 
 void TForm::Show() {
@@ -97,31 +140,83 @@ void TForm::Show() {
     UpdateWindow(static_cast<HWND>(window_));
 }
 
-bool TForm::PreTranslateMessage(const tagMSG*) { return false; }
+void TForm::MoveFocus(bool forward) {
+    HWND focus = GetFocus();
+    std::optional<std::size_t> current;
+    for (std::size_t i = 0; i < tabStops_.size(); ++i) {
+        if (tabStops_[i]->Handle().handle == focus) current = i;
+    }
+    if (auto next = NextInTabOrder(tabStops_.size(), current, forward)) {
+        SetFocus(static_cast<HWND>(tabStops_[*next]->Handle().handle));
+    }
+}
 
-std::intptr_t TForm::HandleMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+bool TForm::MoveFocusAmongButtons(TControl& focused, bool forward) {
+    std::vector<TControl*> group;
+    for (TControl* control : tabStops_) {
+        if (control->Parent() == focused.Parent() && dynamic_cast<TButton*>(control)) group.push_back(control);
+    }
+    const auto current = std::find(group.begin(), group.end(), &focused);
+    if (current == group.end()) return false;
+    const auto next = NextInTabOrder(group.size(), static_cast<std::size_t>(current - group.begin()), forward);
+    SetFocus(static_cast<HWND>(group[*next]->Handle().handle));
+    return true;
+}
+
+bool TForm::PreTranslateMessage(const tagMSG* message) {
+    HWND window = static_cast<HWND>(window_);
+    if (message->message != WM_KEYDOWN || !window) return false;
+    if (message->hwnd != window && !IsChild(window, message->hwnd)) return false;
+
+    TControl* focused = ControlFromWindow(GetFocus());
+    auto* button = dynamic_cast<TButton*>(focused);
+    switch (message->wParam) {
+        case VK_TAB:
+            if (KeyIsDown(VK_CONTROL) || KeyIsDown(VK_MENU)) return false;
+            MoveFocus(!KeyIsDown(VK_SHIFT));
+            return true;
+        case VK_RIGHT:
+        case VK_DOWN:
+        case VK_LEFT:
+        case VK_UP:
+            // On the page control the arrows are its own: they switch pages.
+            return button && MoveFocusAmongButtons(*button, message->wParam == VK_RIGHT || message->wParam == VK_DOWN);
+        case VK_RETURN:
+            // No button is a default button: Enter clicks only a focused one.
+            if (button) button->Click();
+            return true;
+        case VK_ESCAPE:
+            return true;  // no button is a cancel button
+        default:
+            return false;
+    }
+}
+
+std::intptr_t TForm::WindowProcedure(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
     HWND window = static_cast<HWND>(window_);
     switch (message) {
         case WM_ACTIVATE:
-            // Like a dialog, keep the focus on the control that had it when the
-            // window was left (for an error box, another program, minimising).
+            // Like a dialog, the form remembers which control had the focus
+            // when it was left (an error box, another program, minimising) and
+            // gives it back; the first time, the first control in tab order.
             if (LOWORD(wParam) == WA_INACTIVE) {
                 HWND focus = GetFocus();
                 if (focus && IsChild(window, focus)) lastFocus_ = focus;
-            } else if (lastFocus_ && IsWindow(static_cast<HWND>(lastFocus_))) {
-                SetFocus(static_cast<HWND>(lastFocus_));
                 return 0;
             }
-            break;
+            if (!HIWORD(wParam)) {
+                HWND focus = static_cast<HWND>(lastFocus_);
+                if (!focus || !IsWindow(focus)) {
+                    focus = tabStops_.empty() ? window : static_cast<HWND>(tabStops_.front()->Handle().handle);
+                }
+                SetFocus(focus);
+            }
+            return 0;
         case WM_DESTROY:
             if (application_.MainForm() == this) application_.Terminate();
-            break;
-        case WM_NCDESTROY:
-            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-            window_ = nullptr;
             break;
         default:
             break;
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return TControl::WindowProcedure(message, wParam, lParam);
 }

@@ -1,5 +1,6 @@
-// A main window whose construction fails, for a test-only build of the
-// program: TERVALEN_TEST_FAILURE says how ("exception" or "other").
+// The main window of a test-only build whose construction fails once its
+// window exists: TERVALEN_TEST_FAILURE says with what ("exception", or
+// "other" for an error object that is not an Exception).
 #include "exceptions.h"
 #include "form1.h"
 
@@ -9,11 +10,14 @@
 TForm1* Form1 = nullptr;
 
 namespace {
-const TFormSettings kSettings{"TForm1", "Tervalen", 504, 127, 700, 261};
+constexpr TFormDefinition kWindowOnly{"TForm1", "Tervalen", 504, 127, 700, 261, {"MS Sans Serif", -11, false}, 96, 13, {}};
 }
 
-TForm1::TForm1(TApplication& owner) : TForm(owner, kSettings) {
+TForm1::TForm1(TApplication& owner) : TForm(owner) {
+    Load(kWindowOnly);
     const char* failure = std::getenv("TERVALEN_TEST_FAILURE");
     if (failure && std::string(failure) == "other") throw 42;
     throw Exception("The main window could not be built: Нет ресурса");
 }
+
+TNotifyEvent TForm1::FindMethod(std::string_view name) { return TForm::FindMethod(name); }

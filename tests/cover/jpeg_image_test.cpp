@@ -1,0 +1,358 @@
+// The cover picture: decoded as the library's own decoder does it, once, and
+// shrunk into the image control's rectangle by dropping rows and columns.
+#include "exceptions.h"
+#include "jpeg_image.h"
+#include "test_files.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Rgb = std::uint32_t;  // 0xRRGGBB
+
+constexpr int kControlWidth = 137;
+constexpr int kControlHeight = 193;
+
+std::string CoverBytes() {
+    const auto bytes = test::ReadFile(test::HostPath(COVER_JPEG));
+    if (!bytes) throw std::runtime_error("cannot read the cover");
+    return *bytes;
+}
+
+Rgb ColourOf(const TJPEGPixels& pixels, int x, int y) {
+    const std::uint8_t* row = pixels.bits + static_cast<std::size_t>(y) * pixels.stride;
+    if (pixels.bitsPerPixel == 24) {
+        const std::uint8_t* p = row + 3 * x;
+        return Rgb{p[2]} << 16 | Rgb{p[1]} << 8 | p[0];
+    }
+    const std::uint8_t* p = &pixels.palette[3 * std::size_t{row[x]}];
+    return Rgb{p[0]} << 16 | Rgb{p[1]} << 8 | p[2];
+}
+
+// A memory DC over a top-down DIB section whose pixels the test reads back:
+// 32 bits a pixel, or 8 bits over a colour table.
+class Canvas {
+public:
+    Canvas(int width, int height, int bitsPerPixel, const std::vector<Rgb>& table = {})
+        : width_(width), height_(height), bitsPerPixel_(bitsPerPixel), table_(table) {
+        struct {
+            BITMAPINFOHEADER header;
+            RGBQUAD colours[256];
+        } format{};
+        format.header = {sizeof format.header, width, -height, 1, static_cast<WORD>(bitsPerPixel), BI_RGB, 0, 0, 0,
+                         static_cast<DWORD>(bitsPerPixel == 8 ? table.size() : 0), 0};
+        for (std::size_t i = 0; i < table.size(); ++i)
+            format.colours[i] = {static_cast<BYTE>(table[i]), static_cast<BYTE>(table[i] >> 8),
+                                 static_cast<BYTE>(table[i] >> 16), 0};
+        bitmap_ = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&format), DIB_RGB_COLORS, &bits_, nullptr, 0);
+        dc_ = CreateCompatibleDC(nullptr);
+        previous_ = SelectObject(dc_, bitmap_);
+        stride_ = (static_cast<std::size_t>(width) * bitsPerPixel + 31) / 32 * 4;
+    }
+    ~Canvas() {
+        SelectObject(dc_, previous_);
+        DeleteDC(dc_);
+        DeleteObject(bitmap_);
+    }
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    HDC Dc() const { return dc_; }
+
+    void Fill(Rgb colour) {
+        GdiFlush();
+        const auto index = static_cast<std::uint8_t>(std::find(table_.begin(), table_.end(), colour) - table_.begin());
+        for (int y = 0; y < height_; ++y)
+            for (int x = 0; x < width_; ++x) {
+                if (bitsPerPixel_ == 8)
+                    Row(y)[x] = index;
+                else
+                    reinterpret_cast<std::uint32_t*>(Row(y))[x] = colour;
+            }
+    }
+
+    // Everything drawn so far, row by row.
+    std::vector<Rgb> Colours() const {
+        GdiFlush();
+        std::vector<Rgb> colours;
+        for (int y = 0; y < height_; ++y)
+            for (int x = 0; x < width_; ++x)
+                colours.push_back(bitsPerPixel_ == 8 ? table_[Row(y)[x]]
+                                                     : reinterpret_cast<const std::uint32_t*>(Row(y))[x] & 0xFFFFFF);
+        return colours;
+    }
+
+private:
+    std::uint8_t* Row(int y) const { return static_cast<std::uint8_t*>(bits_) + static_cast<std::size_t>(y) * stride_; }
+
+    int width_, height_, bitsPerPixel_;
+    std::vector<Rgb> table_;
+    HBITMAP bitmap_ = nullptr;
+    void* bits_ = nullptr;
+    HDC dc_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+    std::size_t stride_ = 0;
+};
+
+std::vector<Rgb> GreyTable() {
+    std::vector<Rgb> table;
+    for (Rgb level = 0; level < 256; ++level) table.push_back(level * 0x010101);
+    return table;
+}
+
+std::vector<Rgb> TableOf(const TJPEGPixels& pixels) {
+    std::vector<Rgb> table;
+    for (std::size_t i = 0; i + 2 < pixels.palette.size(); i += 3)
+        table.push_back(Rgb{pixels.palette[i]} << 16 | Rgb{pixels.palette[i + 1]} << 8 | pixels.palette[i + 2]);
+    return table;
+}
+
+// A colour the picture does not contain, to see what a Draw left untouched.
+Rgb AbsentColour(const TJPEGPixels& pixels) {
+    std::vector<bool> present(1 << 24);
+    for (int y = 0; y < pixels.height; ++y)
+        for (int x = 0; x < pixels.width; ++x) present[ColourOf(pixels, x, y)] = true;
+    return static_cast<Rgb>(std::find(present.begin(), present.end(), false) - present.begin());
+}
+
+// The decode of libjpeg-turbo's own djpeg, run now in this prefix, as RGB.
+struct Reference {
+    int width = 0, height = 0;
+    std::string rgb;
+};
+
+Reference Djpeg(const std::wstring& options) {
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring output = std::wstring(folder) + L"cover_reference.ppm";
+    std::wstring command = L"\"" + test::HostPath(DJPEG_EXE) + L"\" " + options + L" -outfile \"" + output + L"\" \"" +
+                           test::HostPath(COVER_JPEG) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        throw std::runtime_error("cannot start djpeg");
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD code = 1;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    const auto ppm = test::ReadFile(output);
+    test::Remove(output);
+    if (code != 0 || !ppm) throw std::runtime_error("djpeg failed");
+
+    // Binary PPM: "P6", width, height, maximum 255, one white-space byte, pixels.
+    std::istringstream header(*ppm);
+    std::string magic;
+    int maximum = 0;
+    Reference reference;
+    header >> magic >> reference.width >> reference.height >> maximum;
+    const std::size_t start = static_cast<std::size_t>(header.tellg()) + 1;
+    if (magic != "P6" || maximum != 255) throw std::runtime_error("unexpected djpeg output");
+    reference.rgb = ppm->substr(start);
+    return reference;
+}
+
+// The first Draw decides the decode by the device: 8 bits a pixel or fewer
+// gets a palette bitmap.
+struct Device {
+    const char* name;
+    int bitsPerPixel;
+    const wchar_t* djpegOptions;
+};
+
+const Device kDevices[] = {{"TrueColour", 32, L"-dct float"}, {"Palette", 8, L"-dct float -colors 236"}};
+
+class CoverOn : public ::testing::TestWithParam<Device> {
+protected:
+    // Decoded by a first Draw on a device of the parameter's depth.
+    void DrawOnce() {
+        Canvas first(kControlWidth, kControlHeight, GetParam().bitsPerPixel,
+                     GetParam().bitsPerPixel == 8 ? GreyTable() : std::vector<Rgb>{});
+        image_.Draw(first.Dc(), 0, 0, kControlWidth, kControlHeight);
+    }
+    // A canvas of the parameter's depth that shows the decoded colours exactly.
+    std::vector<Rgb> TableFor(Rgb extra) const {
+        if (GetParam().bitsPerPixel != 8) return {};
+        std::vector<Rgb> table = TableOf(image_.Pixels());
+        table.push_back(extra);
+        return table;
+    }
+
+    std::string bytes_ = CoverBytes();
+    TJPEGImage image_{bytes_.data(), bytes_.size()};
+};
+
+TEST_P(CoverOn, DecodesAtFullSizeExactlyAsDjpegWithTheFloatingPointTransform) {
+    EXPECT_EQ(image_.Width(), 1760);
+    EXPECT_EQ(image_.Height(), 2490);
+    EXPECT_EQ(image_.Pixels().bits, nullptr);
+    DrawOnce();
+    const TJPEGPixels pixels = image_.Pixels();
+    ASSERT_NE(pixels.bits, nullptr);
+    if (GetParam().bitsPerPixel == 8) {
+        EXPECT_EQ(pixels.bitsPerPixel, 8);
+        EXPECT_LE(pixels.palette.size(), 236u * 3);
+    } else {
+        EXPECT_EQ(pixels.bitsPerPixel, 24);
+        EXPECT_EQ(pixels.stride, 5280u);
+    }
+
+    const Reference reference = Djpeg(GetParam().djpegOptions);
+    ASSERT_EQ(pixels.width, reference.width);
+    ASSERT_EQ(pixels.height, reference.height);
+    ASSERT_EQ(reference.rgb.size(), std::size_t{1760} * 2490 * 3);
+    int differing = 0;
+    for (int y = 0; y < pixels.height; ++y)
+        for (int x = 0; x < pixels.width; ++x) {
+            const auto* p = reinterpret_cast<const std::uint8_t*>(reference.rgb.data()) + (std::size_t{1760} * y + x) * 3;
+            if (ColourOf(pixels, x, y) != (Rgb{p[0]} << 16 | Rgb{p[1]} << 8 | p[2])) ++differing;
+        }
+    EXPECT_EQ(differing, 0);
+}
+
+TEST_P(CoverOn, IsDecodedOnlyByTheFirstDraw) {
+    DrawOnce();
+    const TJPEGPixels decoded = image_.Pixels();
+    const std::vector<std::uint8_t> copy(decoded.bits, decoded.bits + decoded.stride * decoded.height);
+
+    // The object keeps pointing at these bytes: a second decode would now
+    // fail ("not a JPEG file") or give other pixels.
+    std::fill(bytes_.begin(), bytes_.end(), '\0');
+    Canvas canvas(kControlWidth, kControlHeight, GetParam().bitsPerPixel, TableFor(0));
+    ASSERT_NO_THROW(image_.Draw(canvas.Dc(), 0, 0, kControlWidth, kControlHeight));
+    ASSERT_NO_THROW(image_.Draw(canvas.Dc(), 0, 0, kControlWidth, kControlHeight));
+
+    const TJPEGPixels after = image_.Pixels();
+    EXPECT_EQ(after.bits, decoded.bits);
+    EXPECT_TRUE(std::equal(copy.begin(), copy.end(), after.bits));
+}
+
+// The source rows (or columns) that fall to one destination pixel when `n`
+// are shrunk from `total`, widened by one on each side: GDI's stepping may
+// round the sampled position either way, and Windows and Wine differ there.
+struct Span {
+    int first, last;
+};
+Span CellOf(int index, int n, int total) {
+    const long long first = static_cast<long long>(index) * total / n;
+    const long long last = (static_cast<long long>(index + 1) * total - 1) / n;
+    return {static_cast<int>(std::max(0LL, first - 1)), static_cast<int>(std::min<long long>(total - 1, last + 1))};
+}
+
+TEST_P(CoverOn, DrawingDropsRowsAndColumnsAndCoversTheWholeRectangle) {
+    DrawOnce();
+    const TJPEGPixels pixels = image_.Pixels();
+    const Rgb untouched = AbsentColour(pixels);
+    constexpr int kLeft = 20, kTop = 30, kWidth = 200, kHeight = 250;
+    Canvas canvas(kWidth, kHeight, GetParam().bitsPerPixel, TableFor(untouched));
+    canvas.Fill(untouched);
+    image_.Draw(canvas.Dc(), kLeft, kTop, kControlWidth, kControlHeight);
+
+    const std::vector<Rgb> shown = canvas.Colours();
+    auto drawn = [&](int x, int y) { return shown[static_cast<std::size_t>(kTop + y) * kWidth + kLeft + x]; };
+    // Each destination pixel is a copy of one source pixel of its cell; with
+    // the untouched colour absent from the picture, the rectangle is covered.
+    auto copiedFromCell = [&](int x, int y, int column) {
+        const Span rows = CellOf(y, kControlHeight, pixels.height);
+        for (int row = rows.first; row <= rows.last; ++row)
+            if (ColourOf(pixels, column, row) == drawn(x, y)) return true;
+        return false;
+    };
+    // Dropping, not blending: one source column serves a whole destination
+    // column; and likewise for rows.
+    for (int x = 0; x < kControlWidth; ++x) {
+        const Span columns = CellOf(x, kControlWidth, pixels.width);
+        bool found = false;
+        for (int column = columns.first; column <= columns.last && !found; ++column) {
+            found = true;
+            for (int y = 0; y < kControlHeight && found; ++y) found = copiedFromCell(x, y, column);
+        }
+        EXPECT_TRUE(found) << "destination column " << x;
+    }
+    for (int y = 0; y < kControlHeight; ++y) {
+        const Span rows = CellOf(y, kControlHeight, pixels.height);
+        bool found = false;
+        for (int row = rows.first; row <= rows.last && !found; ++row) {
+            found = true;
+            for (int x = 0; x < kControlWidth && found; ++x) {
+                const Span columns = CellOf(x, kControlWidth, pixels.width);
+                bool any = false;
+                for (int column = columns.first; column <= columns.last && !any; ++column)
+                    any = ColourOf(pixels, column, row) == drawn(x, y);
+                found = any;
+            }
+        }
+        EXPECT_TRUE(found) << "destination row " << y;
+    }
+
+    int outside = 0;
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x) {
+            const bool inside = x >= kLeft && x < kLeft + kControlWidth && y >= kTop && y < kTop + kControlHeight;
+            if (!inside && shown[static_cast<std::size_t>(y) * kWidth + x] != untouched) ++outside;
+        }
+    EXPECT_EQ(outside, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Devices, CoverOn, ::testing::ValuesIn(kDevices),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Damaged pictures that libjpeg refuses while reading the header.
+struct Damage {
+    const char* name;
+    std::string (*make)(std::string cover);
+};
+
+// Where the segment with that marker starts, walking the header's segments
+// (an embedded thumbnail or profile may hold the same two bytes).
+std::size_t Segment(const std::string& jpeg, unsigned char marker) {
+    for (std::size_t at = 2; at + 4 <= jpeg.size();) {
+        if (static_cast<unsigned char>(jpeg[at + 1]) == marker) return at;
+        at += 2 + (static_cast<unsigned char>(jpeg[at + 2]) << 8 | static_cast<unsigned char>(jpeg[at + 3]));
+    }
+    throw std::runtime_error("no such segment in the cover");
+}
+std::size_t FrameHeader(const std::string& cover) { return Segment(cover, 0xC0); }
+
+const Damage kDamages[] = {
+    {"Empty", [](std::string) { return std::string(); }},
+    {"NotAJpeg", [](std::string) { return std::string("GIF89a, not a JPEG at all"); }},
+    {"OnlyTheStartMarker", [](std::string cover) { return cover.substr(0, 2); }},
+    {"CutInsideTheHeader", [](std::string cover) { return cover.substr(0, FrameHeader(cover) + 6); }},
+    {"ZeroHeight", [](std::string cover) { return cover.replace(FrameHeader(cover) + 5, 2, 2, '\0'); }},
+    {"TwelveBitSamples", [](std::string cover) { return cover.replace(FrameHeader(cover) + 4, 1, 1, '\x0C'); }},
+    {"NoScan", [](std::string cover) { return cover.substr(0, FrameHeader(cover)) + "\xFF\xD9"; }},
+};
+
+class DamagedHeader : public ::testing::TestWithParam<Damage> {};
+
+TEST_P(DamagedHeader, RaisesException) {
+    const std::string bytes = GetParam().make(CoverBytes());
+    EXPECT_THROW(TJPEGImage(bytes.data(), bytes.size()), Exception);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pictures, DamagedHeader, ::testing::ValuesIn(kDamages),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CoverHeader, IsAllThatConstructionReads) {
+    // Everything after the scan header is gone: only a decode would notice.
+    std::string bytes = CoverBytes();
+    const std::size_t scan = Segment(bytes, 0xDA);
+    bytes.resize(scan + 2 + (static_cast<unsigned char>(bytes[scan + 2]) << 8 | static_cast<unsigned char>(bytes[scan + 3])));
+    const TJPEGImage image(bytes.data(), bytes.size());
+    EXPECT_EQ(image.Width(), 1760);
+    EXPECT_EQ(image.Height(), 2490);
+    EXPECT_EQ(image.Pixels().bits, nullptr);
+}
+
+}  // namespace
