@@ -163,6 +163,20 @@ bool TForm::MoveFocusAmongButtons(TControl& focused, bool forward) {
     return true;
 }
 
+void TForm::RememberFocus() {
+    HWND focus = GetFocus();
+    if (focus && IsChild(static_cast<HWND>(window_), focus)) lastFocus_ = focus;
+}
+
+void TForm::RestoreFocus() {
+    HWND focus = static_cast<HWND>(lastFocus_);
+    if (!focus || !IsWindow(focus)) {
+        if (tabStops_.empty()) return;
+        focus = static_cast<HWND>(tabStops_.front()->Handle().handle);
+    }
+    SetFocus(focus);
+}
+
 bool TForm::PreTranslateMessage(const tagMSG* message) {
     HWND window = static_cast<HWND>(window_);
     if (message->message != WM_KEYDOWN || !window) return false;
@@ -200,18 +214,26 @@ std::intptr_t TForm::WindowProcedure(unsigned message, std::uintptr_t wParam, st
             // when it was left (an error box, another program, minimising) and
             // gives it back; the first time, the first control in tab order.
             if (LOWORD(wParam) == WA_INACTIVE) {
-                HWND focus = GetFocus();
-                if (focus && IsChild(window, focus)) lastFocus_ = focus;
-                return 0;
-            }
-            if (!HIWORD(wParam)) {
-                HWND focus = static_cast<HWND>(lastFocus_);
-                if (!focus || !IsWindow(focus)) {
-                    focus = tabStops_.empty() ? window : static_cast<HWND>(tabStops_.front()->Handle().handle);
-                }
-                SetFocus(focus);
+                RememberFocus();
+            } else if (!HIWORD(wParam)) {
+                RestoreFocus();
             }
             return 0;
+        case WM_SETFOCUS:
+            // The form itself takes no keys: pass the focus on to its control.
+            RestoreFocus();
+            return 0;
+        case WM_SYSCOMMAND:
+            // A minimised window may keep its activation while it loses the
+            // focus, and then gets no WM_ACTIVATE when it is restored: the
+            // focus is remembered and given back around the command itself.
+            if ((wParam & 0xFFF0) == SC_MINIMIZE) RememberFocus();
+            if ((wParam & 0xFFF0) == SC_RESTORE) {
+                const std::intptr_t result = TControl::WindowProcedure(message, wParam, lParam);
+                if (GetActiveWindow() == window && (!GetFocus() || GetFocus() == window)) RestoreFocus();
+                return result;
+            }
+            break;
         case WM_DESTROY:
             if (application_.MainForm() == this) application_.Terminate();
             break;

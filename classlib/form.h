@@ -55,6 +55,8 @@ private:
     const TFont& FontFor(const TFontDefinition& definition);
     void CollectTabStops(const TControl& container);
     void MoveFocus(bool forward);
+    void RememberFocus();
+    void RestoreFocus();
     bool MoveFocusAmongButtons(TControl& focused, bool forward);
 
     TApplication& application_;

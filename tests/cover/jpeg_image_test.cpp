@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <ostream>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -162,18 +163,29 @@ Reference Djpeg(const std::wstring& options) {
     return reference;
 }
 
-// The first Draw decides the decode by the device: 8 bits a pixel or fewer
-// gets a palette bitmap.
-struct Device {
+// The first Draw decodes for the screen the picture goes to: on one of 8
+// bits a pixel or fewer, into a palette bitmap. Memory DCs report the
+// screen's depth, so the palette cases need a screen of 8 bits a pixel
+// (on_palette_screen.sh); their drawings go to canvases of the same depth.
+struct Screen {
     const char* name;
     int bitsPerPixel;
     const wchar_t* djpegOptions;
 };
 
-const Device kDevices[] = {{"TrueColour", 32, L"-dct float"}, {"Palette", 8, L"-dct float -colors 236"}};
+void PrintTo(const Screen& screen, std::ostream* out) { *out << screen.name; }
 
-class CoverOn : public ::testing::TestWithParam<Device> {
+const Screen kScreens[] = {{"TrueColour", 32, L"-dct float"}, {"Palette", 8, L"-dct float -colors 236"}};
+
+class CoverOn : public ::testing::TestWithParam<Screen> {
 protected:
+    void SetUp() override {
+        HDC screen = GetDC(nullptr);
+        const int bits = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
+        ReleaseDC(nullptr, screen);
+        ASSERT_EQ(bits <= 8, GetParam().bitsPerPixel <= 8) << "the screen has " << bits << " bits a pixel";
+    }
+
     // Decoded by a first Draw on a device of the parameter's depth.
     void DrawOnce() {
         Canvas first(kControlWidth, kControlHeight, GetParam().bitsPerPixel,
@@ -214,7 +226,7 @@ TEST_P(CoverOn, DecodesAtFullSizeExactlyAsDjpegWithTheFloatingPointTransform) {
     int differing = 0;
     for (int y = 0; y < pixels.height; ++y)
         for (int x = 0; x < pixels.width; ++x) {
-            const auto* p = reinterpret_cast<const std::uint8_t*>(reference.rgb.data()) + (std::size_t{1760} * y + x) * 3;
+            const auto* p = reinterpret_cast<const std::uint8_t*>(&reference.rgb[(std::size_t{1760} * y + x) * 3]);
             if (ColourOf(pixels, x, y) != (Rgb{p[0]} << 16 | Rgb{p[1]} << 8 | p[2])) ++differing;
         }
     EXPECT_EQ(differing, 0);
@@ -238,8 +250,8 @@ TEST_P(CoverOn, IsDecodedOnlyByTheFirstDraw) {
 }
 
 // The source rows (or columns) that fall to one destination pixel when `n`
-// are shrunk from `total`, widened by one on each side: GDI's stepping may
-// round the sampled position either way, and Windows and Wine differ there.
+// are shrunk from `total`, widened by one on each side: GDI does not say
+// where in a cell it samples, and its stepping may round either way.
 struct Span {
     int first, last;
 };
@@ -260,37 +272,30 @@ TEST_P(CoverOn, DrawingDropsRowsAndColumnsAndCoversTheWholeRectangle) {
 
     const std::vector<Rgb> shown = canvas.Colours();
     auto drawn = [&](int x, int y) { return shown[static_cast<std::size_t>(kTop + y) * kWidth + kLeft + x]; };
-    // Each destination pixel is a copy of one source pixel of its cell; with
-    // the untouched colour absent from the picture, the rectangle is covered.
-    auto copiedFromCell = [&](int x, int y, int column) {
-        const Span rows = CellOf(y, kControlHeight, pixels.height);
+    auto columnsOf = [&](int x) { return CellOf(x, kControlWidth, pixels.width); };
+    auto rowsOf = [&](int y) { return CellOf(y, kControlHeight, pixels.height); };
+    auto copiedFrom = [&](int x, int y, Span columns, Span rows) {
         for (int row = rows.first; row <= rows.last; ++row)
-            if (ColourOf(pixels, column, row) == drawn(x, y)) return true;
+            for (int column = columns.first; column <= columns.last; ++column)
+                if (ColourOf(pixels, column, row) == drawn(x, y)) return true;
         return false;
     };
-    // Dropping, not blending: one source column serves a whole destination
-    // column; and likewise for rows.
+    // Dropping, not blending: one source column of its cell serves a whole
+    // destination column, one source row a whole destination row. With the
+    // untouched colour absent from the picture, the rectangle is covered.
     for (int x = 0; x < kControlWidth; ++x) {
-        const Span columns = CellOf(x, kControlWidth, pixels.width);
         bool found = false;
-        for (int column = columns.first; column <= columns.last && !found; ++column) {
+        for (int column = columnsOf(x).first; column <= columnsOf(x).last && !found; ++column) {
             found = true;
-            for (int y = 0; y < kControlHeight && found; ++y) found = copiedFromCell(x, y, column);
+            for (int y = 0; y < kControlHeight && found; ++y) found = copiedFrom(x, y, {column, column}, rowsOf(y));
         }
         EXPECT_TRUE(found) << "destination column " << x;
     }
     for (int y = 0; y < kControlHeight; ++y) {
-        const Span rows = CellOf(y, kControlHeight, pixels.height);
         bool found = false;
-        for (int row = rows.first; row <= rows.last && !found; ++row) {
+        for (int row = rowsOf(y).first; row <= rowsOf(y).last && !found; ++row) {
             found = true;
-            for (int x = 0; x < kControlWidth && found; ++x) {
-                const Span columns = CellOf(x, kControlWidth, pixels.width);
-                bool any = false;
-                for (int column = columns.first; column <= columns.last && !any; ++column)
-                    any = ColourOf(pixels, column, row) == drawn(x, y);
-                found = any;
-            }
+            for (int x = 0; x < kControlWidth && found; ++x) found = copiedFrom(x, y, columnsOf(x), {row, row});
         }
         EXPECT_TRUE(found) << "destination row " << y;
     }
@@ -304,7 +309,7 @@ TEST_P(CoverOn, DrawingDropsRowsAndColumnsAndCoversTheWholeRectangle) {
     EXPECT_EQ(outside, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Devices, CoverOn, ::testing::ValuesIn(kDevices),
+INSTANTIATE_TEST_SUITE_P(Screens, CoverOn, ::testing::ValuesIn(kScreens),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Damaged pictures that libjpeg refuses while reading the header.
@@ -313,13 +318,17 @@ struct Damage {
     std::string (*make)(std::string cover);
 };
 
+// The bytes of the header segment at `at`, its marker included.
+std::size_t SegmentSize(const std::string& jpeg, std::size_t at) {
+    return 2 + (static_cast<std::size_t>(static_cast<unsigned char>(jpeg[at + 2])) << 8 |
+                static_cast<unsigned char>(jpeg[at + 3]));
+}
+
 // Where the segment with that marker starts, walking the header's segments
 // (an embedded thumbnail or profile may hold the same two bytes).
 std::size_t Segment(const std::string& jpeg, unsigned char marker) {
-    for (std::size_t at = 2; at + 4 <= jpeg.size();) {
+    for (std::size_t at = 2; at + 4 <= jpeg.size(); at += SegmentSize(jpeg, at))
         if (static_cast<unsigned char>(jpeg[at + 1]) == marker) return at;
-        at += 2 + (static_cast<unsigned char>(jpeg[at + 2]) << 8 | static_cast<unsigned char>(jpeg[at + 3]));
-    }
     throw std::runtime_error("no such segment in the cover");
 }
 std::size_t FrameHeader(const std::string& cover) { return Segment(cover, 0xC0); }
@@ -333,6 +342,8 @@ const Damage kDamages[] = {
     {"TwelveBitSamples", [](std::string cover) { return cover.replace(FrameHeader(cover) + 4, 1, 1, '\x0C'); }},
     {"NoScan", [](std::string cover) { return cover.substr(0, FrameHeader(cover)) + "\xFF\xD9"; }},
 };
+
+void PrintTo(const Damage& damage, std::ostream* out) { *out << damage.name; }
 
 class DamagedHeader : public ::testing::TestWithParam<Damage> {};
 
@@ -348,7 +359,7 @@ TEST(CoverHeader, IsAllThatConstructionReads) {
     // Everything after the scan header is gone: only a decode would notice.
     std::string bytes = CoverBytes();
     const std::size_t scan = Segment(bytes, 0xDA);
-    bytes.resize(scan + 2 + (static_cast<unsigned char>(bytes[scan + 2]) << 8 | static_cast<unsigned char>(bytes[scan + 3])));
+    bytes.resize(scan + SegmentSize(bytes, scan));
     const TJPEGImage image(bytes.data(), bytes.size());
     EXPECT_EQ(image.Width(), 1760);
     EXPECT_EQ(image.Height(), 2490);

@@ -216,6 +216,7 @@ TEST_F(Export, FileHeldOpenByAnotherProgramIsNeitherRewrittenNorOpened) {
     // Once the other program has let go, the same export goes through.
     OpenEmbeddedDocument(kSmall, WindowRef{});
     EXPECT_EQ(test::ReadFile(PathOf(kSmall)), FixtureBytes("small.bin"));
+    EXPECT_EQ(test::ShellRequests(1, 10000).size(), 1u);
 }
 
 // Run with the file size limited (see tests/CMakeLists.txt): the large write

@@ -3,7 +3,8 @@
 #   wine-run.sh BUILD_DIR PROFILE PROGRAM [ARGS...]
 # PROFILE: root-1251 (a Cyrillic Windows), root-1251-limited (the same, with
 # writes past 1 MiB failing as on a full disk), root-1252 (a Western Windows),
-# user-1251 (a Cyrillic Windows as an unprivileged user, for file permissions).
+# root-1251-120dpi (a Cyrillic Windows on a 120 dpi screen), user-1251 (a
+# Cyrillic Windows as an unprivileged user, for file permissions).
 set -eu
 build=$1 profile=$2
 shift 2
@@ -19,6 +20,8 @@ case $profile in
     trap '' XFSZ
     ulimit -f 1024
     exec env WINEPREFIX="$wine_root/root-1251" LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 TERVALEN_TEST_CODE_PAGE=1251 "$@" ;;
+  root-1251-120dpi)
+    exec env WINEPREFIX="$wine_root/root-1251-120dpi" LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 TERVALEN_TEST_CODE_PAGE=1251 "$@" ;;
   root-1252)
     exec env WINEPREFIX="$wine_root/root-1252" LANG=C.UTF-8 LC_ALL=C.UTF-8 TERVALEN_TEST_CODE_PAGE=1252 "$@" ;;
   user-1251)

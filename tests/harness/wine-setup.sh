@@ -5,6 +5,7 @@
 WINE=/usr/lib/wine/wine64
 WINE_ROOT=$BUILD/wine
 TEST_USER=tervalen-test
+PROFILES="root-1251 root-1252 root-1251-120dpi user-1251"
 
 make_locale() {
   # Wine takes the system code page from the Unix locale; ru_RU.UTF-8 gives 1251.
@@ -47,6 +48,7 @@ wineserver_of() {
   case $profile in
     root-1251) env WINEPREFIX="$WINE_ROOT/root-1251" /usr/lib/wine/wineserver "$@" ;;
     root-1252) env WINEPREFIX="$WINE_ROOT/root-1252" /usr/lib/wine/wineserver "$@" ;;
+    root-1251-120dpi) env WINEPREFIX="$WINE_ROOT/root-1251-120dpi" /usr/lib/wine/wineserver "$@" ;;
     user-1251)
       if [ "$(id -u)" -eq 0 ]; then
         runuser -u "$TEST_USER" -- env WINEPREFIX="$WINE_ROOT/user-1251" /usr/lib/wine/wineserver "$@"
@@ -68,7 +70,15 @@ make_prefix() {
   mkdir -p "$prefix/drive_c/probe"
   cp "$BUILD/tests/shell_probe.exe" "$prefix/drive_c/probe/"
   cp "$HARNESS/shell-probe.reg" "$prefix/drive_c/probe/"
+  # The probe writes its log there, as whoever runs the prefix.
+  [ "$profile" = user-1251 ] && [ "$(id -u)" -eq 0 ] && chown -R "$TEST_USER" "$prefix/drive_c/probe"
   in_prefix "$profile" reg import 'C:\probe\shell-probe.reg' >/dev/null 2>&1
+  # With no window manager on the virtual display, Wine draws the frames
+  # itself, so captions show in screenshots and the title bar takes clicks.
+  in_prefix "$profile" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+  if [ "$profile" = root-1251-120dpi ]; then
+    in_prefix "$profile" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 120 /f >/dev/null 2>&1
+  fi
   wineserver_of "$profile" -w
   # Keep one server running for the whole run: a file-size limit set for a
   # test must not reach the server that saves the registry.
@@ -80,23 +90,26 @@ make_prefix() {
 
 make_prefixes() {
   make_locale
-  rm -rf "$WINE_ROOT/root-1251" "$WINE_ROOT/root-1252" "$WINE_ROOT/user-1251" "$WINE_ROOT/user-home"
-  mkdir -p "$WINE_ROOT/root-1251" "$WINE_ROOT/root-1252" "$WINE_ROOT/user-1251" "$WINE_ROOT/user-home"
+  for profile in $PROFILES user-home; do
+    rm -rf "${WINE_ROOT:?}/$profile"
+    mkdir -p "$WINE_ROOT/$profile"
+  done
   if [ "$(id -u)" -eq 0 ]; then
     id "$TEST_USER" >/dev/null 2>&1 || useradd --system --no-create-home --shell /usr/sbin/nologin "$TEST_USER"
     chown "$TEST_USER" "$WINE_ROOT/user-1251" "$WINE_ROOT/user-home"
   fi
-  make_prefix root-1251 &
-  p1=$!
-  make_prefix root-1252 &
-  p2=$!
-  make_prefix user-1251 &
-  p3=$!
-  wait $p1 && wait $p2 && wait $p3
+  pids=""
+  for profile in $PROFILES; do
+    make_prefix "$profile" &
+    pids="$pids $!"
+  done
+  for pid in $pids; do
+    wait "$pid"
+  done
 }
 
 stop_prefixes() {
-  for profile in root-1251 root-1252 user-1251; do
+  for profile in $PROFILES; do
     wineserver_of "$profile" -k >/dev/null 2>&1 || true
   done
 }

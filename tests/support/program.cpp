@@ -48,8 +48,10 @@ BOOL CALLBACK Match(HWND window, LPARAM parameter) {
 
 }  // namespace
 
-Program::Program(const std::wstring& executable, const std::vector<std::wstring>& environment) {
+Program::Program(const std::wstring& executable, const std::vector<std::wstring>& environment,
+                 const std::wstring& argument) {
     std::wstring command = L"\"" + executable + L"\"";
+    if (!argument.empty()) command += L" \"" + argument + L"\"";
     std::wstring block = EnvironmentBlock(environment);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;

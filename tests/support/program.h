@@ -14,8 +14,10 @@ std::wstring BesideThisExecutable(const std::wstring& name);
 
 class Program {
 public:
-    // Starts `executable`; `environment` entries ("NAME=value") are added to ours.
-    explicit Program(const std::wstring& executable, const std::vector<std::wstring>& environment = {});
+    // Starts `executable` with `argument` (quoted); `environment` entries
+    // ("NAME=value") are added to ours.
+    explicit Program(const std::wstring& executable, const std::vector<std::wstring>& environment = {},
+                     const std::wstring& argument = L"");
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
