@@ -5,7 +5,7 @@ set -eu
 
 PACKAGES="cmake make dpkg-dev nasm
   mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
-  googletest wine64 fonts-wine xvfb xauth locales libjpeg-turbo-progs
+  googletest wine64 fonts-wine xvfb xauth x11-utils locales libjpeg-turbo-progs
   libxrender1 libxrandr2 libxi6 libxcursor1 libxcomposite1 libxinerama1 libxfixes3 libxxf86vm1 libxext6
   imagemagick python3 python3-pil python3-lxml
   libreoffice-calc libreoffice-writer fonts-liberation fonts-dejavu-core"

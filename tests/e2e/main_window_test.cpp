@@ -327,4 +327,24 @@ TEST_F(MainWindow, ClosingWhileADocumentIsOpenElsewhereEndsOnlyThisProgram) {
     window_ = nullptr;
 }
 
+// Clicks every button in one run of the program and leaves what it wrote for
+// the office check that runs after it (see tests/CMakeLists.txt).
+class OfficeHandOff : public MainWindow {
+protected:
+    void TearDown() override {
+        PostMessageW(window_, WM_CLOSE, 0, 0);
+        EXPECT_EQ(program_->WaitForExit(), 0u);
+    }
+};
+
+TEST_F(OfficeHandOff, EveryButtonLeavesItsDocumentInTheFolder) {
+    std::size_t clicked = 0;
+    for (const TDocumentEntry& entry : DocumentCatalogue) {
+        test::ClickCentreOf(ButtonOf(entry));
+        ASSERT_EQ(test::ShellRequests(++clicked, 10000).size(), clicked);
+        EXPECT_EQ(test::ReadFile(ExportPathOf(entry)), AssetOf(entry));
+    }
+    EXPECT_EQ(test::List(kFolder).size(), DocumentCatalogue.size());
+}
+
 }  // namespace
