@@ -1,5 +1,6 @@
 #include "page_control.h"
 
+#include "common_controls.h"
 #include "tab_sheet.h"
 #include "text.h"
 #include "win32_window.h"
@@ -9,8 +10,7 @@
 TPageControl::TPageControl(std::string_view name) : TControl(name) {}
 
 void* TPageControl::CreateWindowHandle(void* parent, const TBounds& bounds) {
-    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_TAB_CLASSES};
-    InitCommonControlsEx(&classes);
+    EnsureTabControlClass();
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (TabStop() ? WS_TABSTOP : 0);
     return CreateWindowExW(WS_EX_CONTROLPARENT, WC_TABCONTROLW, L"", style, bounds.left, bounds.top, bounds.width,
                            bounds.height, static_cast<HWND>(parent), nullptr, GetModuleHandleW(nullptr), nullptr);
