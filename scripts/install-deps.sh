@@ -3,7 +3,7 @@
 # Idempotent: a second run only checks. Needs root (apt-get).
 set -eu
 
-PACKAGES="cmake make dpkg-dev nasm
+PACKAGES="cmake make dpkg-dev nasm acl
   mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
   googletest wine64 fonts-wine xvfb xauth x11-utils locales libjpeg-turbo-progs
   libxrender1 libxrandr2 libxi6 libxcursor1 libxcomposite1 libxinerama1 libxfixes3 libxxf86vm1 libxext6

@@ -58,6 +58,20 @@ wineserver_of() {
   esac
 }
 
+# The unprivileged test user runs the build's executables and its own prefix
+# inside the build tree; where a folder above it is closed to others (a
+# private checkout), that one user alone is let through, search only.
+let_test_user_reach() {
+  dir=""
+  for part in $(echo "$1" | tr '/' ' '); do
+    dir="$dir/$part"
+    if ! runuser -u "$TEST_USER" -- test -x "$dir" 2>/dev/null; then
+      setfacl -m "u:$TEST_USER:--x" "$dir"
+      echo "let $TEST_USER search $dir" >&2
+    fi
+  done
+}
+
 # make_prefix PROFILE: a fresh prefix with Wine's fonts and the shell probe.
 make_prefix() {
   profile=$1
@@ -97,6 +111,7 @@ make_prefixes() {
   if [ "$(id -u)" -eq 0 ]; then
     id "$TEST_USER" >/dev/null 2>&1 || useradd --system --no-create-home --shell /usr/sbin/nologin "$TEST_USER"
     chown "$TEST_USER" "$WINE_ROOT/user-1251" "$WINE_ROOT/user-home"
+    let_test_user_reach "$BUILD"
   fi
   pids=""
   for profile in $PROFILES; do
