@@ -108,7 +108,7 @@ make_prefixes() {
     rm -rf "${WINE_ROOT:?}/$profile"
     mkdir -p "$WINE_ROOT/$profile"
   done
-  if [ "$(id -u)" -eq 0 ]; then
+  if [ "$(id -u)" -eq 0 ] && echo "$PROFILES" | grep -q user-1251; then
     id "$TEST_USER" >/dev/null 2>&1 || useradd --system --no-create-home --shell /usr/sbin/nologin "$TEST_USER"
     chown "$TEST_USER" "$WINE_ROOT/user-1251" "$WINE_ROOT/user-home"
     let_test_user_reach "$BUILD"
