@@ -45,7 +45,6 @@ public:
     void HandleException(std::exception_ptr error) noexcept;
     void ShowException(const Exception& error) noexcept;
 
-    const std::string& Title() const noexcept { return title_; }
     TForm* MainForm() const noexcept { return mainForm_; }
 
     // Called by the main form when its window goes: ends the loop.

@@ -98,7 +98,6 @@ TControl::~TControl() {
 void TControl::CreateIn(TControl& parent, const TBounds& bounds, const TFont& font) {
     parent_ = &parent;
     font_ = &font;
-    bounds_ = bounds;
     HWND window = static_cast<HWND>(CreateWindowHandle(parent.window_, bounds));
     RethrowParkedException();
     if (!window) throw Exception("Error creating window " + name_);

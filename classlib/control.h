@@ -34,7 +34,6 @@ public:
     TControl* Parent() const noexcept { return parent_; }
     const std::vector<TControl*>& Children() const noexcept { return children_; }
     const TFont* Font() const noexcept { return font_; }
-    const TBounds& Bounds() const noexcept { return bounds_; }
 
     int TabOrder() const noexcept { return tabOrder_; }
     bool TabStop() const noexcept { return tabOrder_ >= 0; }
@@ -66,6 +65,5 @@ private:
     TControl* parent_ = nullptr;
     std::vector<TControl*> children_;
     const TFont* font_ = nullptr;
-    TBounds bounds_;
     int tabOrder_ = -1;
 };

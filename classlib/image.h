@@ -15,8 +15,6 @@ public:
     TImage(std::string_view name, std::string_view pictureResource);
     ~TImage() override;
 
-    TJPEGImage& Picture() const noexcept { return *picture_; }
-
 protected:
     void* CreateWindowHandle(void* parent, const TBounds& bounds) override;
     std::intptr_t WindowProcedure(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override;
