@@ -90,11 +90,6 @@ void AttachControl(HWND window, TControl* control) noexcept {
 
 TControl::TControl(std::string_view name) : name_(name) {}
 
-TControl::~TControl() {
-    // Only a window without a parent is ours to destroy; children go with it.
-    if (window_ && !parent_) DestroyWindow(static_cast<HWND>(window_));
-}
-
 void TControl::CreateIn(TControl& parent, const TBounds& bounds, const TFont& font) {
     parent_ = &parent;
     font_ = &font;

@@ -25,7 +25,6 @@ struct TBounds {
 class TControl : public TObject {
 public:
     explicit TControl(std::string_view name);
-    ~TControl() override;
     TControl(const TControl&) = delete;
     TControl& operator=(const TControl&) = delete;
 

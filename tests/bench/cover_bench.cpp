@@ -11,13 +11,12 @@
 // output is counted; the paint draws into a memory DC, so no screen either.
 // The paint alone fills a fresh full-size bitmap of 13 MB that it keeps,
 // where djpeg passes each row on through a small buffer.
+#include "canvas.h"
+#include "figures.h"
 #include "jpeg_image.h"
 #include "test_files.h"
 
 #include <windows.h>
-
-#include <fcntl.h>
-#include <io.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -31,24 +30,13 @@
 
 namespace {
 
+using bench::Median;
+using bench::Milliseconds;
+using bench::PrintFigure;
+
 constexpr int kRuns = 15;
 constexpr int kWidth = 137;
 constexpr int kHeight = 193;
-
-double Milliseconds(const std::function<void()>& work) {
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-    work();
-    QueryPerformanceCounter(&end);
-    return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
-           static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 // A 16 x 16 JPEG of the cover's kind (YCbCr, 4:2:0), for djpeg's start-up cost.
 std::string TinyJpeg() {
@@ -90,43 +78,7 @@ void RunDjpeg(const std::wstring& input) {
     CloseHandle(process.hProcess);
 }
 
-// The image control's rectangle, as a memory DC of true colour.
-class Canvas {
-public:
-    Canvas() {
-        BITMAPINFO format{};
-        format.bmiHeader = {sizeof format.bmiHeader, kWidth, -kHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        bitmap_ = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-        dc_ = CreateCompatibleDC(nullptr);
-        previous_ = SelectObject(dc_, bitmap_);
-    }
-    ~Canvas() {
-        SelectObject(dc_, previous_);
-        DeleteDC(dc_);
-        DeleteObject(bitmap_);
-    }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-
-    HDC Dc() const { return dc_; }
-
-private:
-    HBITMAP bitmap_;
-    HDC dc_;
-    HGDIOBJ previous_;
-};
-
-void Report(const char* name, double median, double baseline) {
-    std::printf("%s: %.1f ms (baseline: %.1f ms, ratio: %.2f)\n", name, median, baseline, median / baseline);
-}
-
-}  // namespace
-
-int main() {
-    // Plain line ends, whatever reads the figures.
-    _setmode(_fileno(stdout), _O_BINARY);
-
+int Run() {
     const std::wstring cover = test::HostPath(COVER_JPEG);
     const auto bytes = test::ReadFile(cover);
     if (!bytes) {
@@ -140,7 +92,7 @@ int main() {
 
     std::vector<double> firstPaint, repeatPaint, djpegDecode;
     for (int run = -1; run < kRuns; ++run) {
-        Canvas canvas;
+        Canvas canvas(kWidth, kHeight, 32);
         double first = 0, repeat = 0;
         {
             std::unique_ptr<TJPEGImage> image;
@@ -165,7 +117,11 @@ int main() {
     test::Remove(tiny);
 
     const double baseline = Median(djpegDecode);
-    Report("cover_first_paint", Median(firstPaint), baseline);
-    Report("cover_repeat_paint", Median(repeatPaint), baseline);
+    PrintFigure("cover_first_paint", Median(firstPaint), "ms", "djpeg -dct float", baseline);
+    PrintFigure("cover_repeat_paint", Median(repeatPaint), "ms", "djpeg -dct float", baseline);
     return 0;
 }
+
+}  // namespace
+
+int main() { return bench::Main("cover_bench", Run); }

@@ -9,15 +9,13 @@
 //
 // All targets exist before every timed round, so each round replaces what
 // the previous one left, as a second click on a button does.
+#include "figures.h"
 #include "file_replacement.h"
 #include "open_embedded_document.h"
 #include "resource_stream.h"
 #include "test_files.h"
 
 #include <windows.h>
-
-#include <fcntl.h>
-#include <io.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -32,21 +30,6 @@ constexpr int kRuns = 15;
 
 const TDocumentEntry kDocument{"", "Замер выгрузки", "BENCHDOC", "Замер выгрузки.tvbench"};
 const std::wstring kFolder = L"c:\\Tervalen";
-
-double Milliseconds(const std::function<void()>& work) {
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-    work();
-    QueryPerformanceCounter(&end);
-    return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
-           static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 bool Holds(const std::wstring& path, const std::string& bytes) { return test::ReadFile(path) == bytes; }
 
@@ -77,7 +60,7 @@ int Run() {
         // after another has filled the page cache.
         for (int i = 0; i < kTimed; ++i) {
             Timed& next = timed[(run + 1 + i) % kTimed];
-            const double time = Milliseconds(next.work);
+            const double time = bench::Milliseconds(next.work);
             // The first round only creates the targets and warms the caches.
             if (run >= 0) next.times.push_back(time);
         }
@@ -92,11 +75,11 @@ int Run() {
     }
 
     const double megabytes = static_cast<double>(bytes.size()) / 1e6;
-    const double copyMedian = Median(timed[2].times);
+    const double copyMedian = bench::Median(timed[2].times);
     const auto report = [&](const char* part, const Timed& measured) {
-        const double median = Median(measured.times);
-        std::printf("export of %.1f MB document%s: %.2f ms (baseline: CopyFileW %.2f ms, ratio: %.2f)\n", megabytes,
-                    part, median, copyMedian, median / copyMedian);
+        char name[96];
+        std::snprintf(name, sizeof name, "export of %.1f MB document%s", megabytes, part);
+        bench::PrintFigure(name, bench::Median(measured.times), "ms", "CopyFileW", copyMedian);
     };
     report("", timed[0]);
     report(", file only, no shell request", timed[1]);
@@ -105,13 +88,4 @@ int Run() {
 
 }  // namespace
 
-int main() {
-    // Plain line ends, whatever reads the figures.
-    _setmode(_fileno(stdout), _O_BINARY);
-    try {
-        return Run();
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "export_bench: %s\n", error.what());
-        return 1;
-    }
-}
+int main() { return bench::Main("export_bench", Run); }

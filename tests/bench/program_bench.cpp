@@ -5,15 +5,13 @@
 // time each spends over the same five idle seconds, no input given. Medians
 // over the rounds; the first round only warms Wine's server, the loader and
 // the page cache.
+#include "figures.h"
 #include "program.h"
 #include "test_files.h"
 
 #include <windows.h>
 #include <psapi.h>
 #include <tlhelp32.h>
-
-#include <fcntl.h>
-#include <io.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -23,6 +21,9 @@
 #include <vector>
 
 namespace {
+
+using bench::Median;
+using bench::PrintFigure;
 
 constexpr int kRounds = 9;
 constexpr double kWindowWaitMilliseconds = 20000;
@@ -37,11 +38,6 @@ double Now() {
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&counter);
     return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 std::vector<double> Differences(const std::vector<double>& from, const std::vector<double>& minus) {
@@ -131,14 +127,6 @@ private:
     double startMilliseconds_ = 0;
 };
 
-// A baseline of zero (an idle time, counted in steps of 10 ms) has no ratio.
-void Report(const char* name, double value, const char* unit, const char* baselineName, double baseline) {
-    char ratio[32] = "n/a";
-    if (baseline != 0) std::snprintf(ratio, sizeof ratio, "%.2f", value / baseline);
-    std::printf("%s: %.1f %s (baseline: %s %.1f %s, ratio: %s)\n", name, value, unit, baselineName, baseline, unit,
-                ratio);
-}
-
 int Run() {
     const std::wstring tervalenExe = test::HostPath(TERVALEN_EXE);
     const std::wstring minimalExe = test::HostPath(MINIMAL_WINDOW_EXE);
@@ -175,27 +163,18 @@ int Run() {
     const double tervalenPeakMedian = Median(tervalenPeak) / kMegabyte;
     const double minimalPeakMedian = Median(minimalPeak) / kMegabyte;
     const double coverMegabytes = kDecodedCoverBytes / kMegabyte;
-    Report("start to main window shown", Median(tervalenStart), "ms", "minimal window program",
+    PrintFigure("start to main window shown", Median(tervalenStart), "ms", "minimal window program",
            Median(minimalStart));
-    Report("peak working set after first paint", tervalenPeakMedian, "MB", "decoded cover", coverMegabytes);
-    Report("peak working set after first paint, against a bare window", tervalenPeakMedian, "MB",
+    PrintFigure("peak working set after first paint", tervalenPeakMedian, "MB", "decoded cover", coverMegabytes);
+    PrintFigure("peak working set after first paint, against a bare window", tervalenPeakMedian, "MB",
            "minimal window program", minimalPeakMedian);
-    Report("peak working set beyond a bare window's", Median(Differences(tervalenPeak, minimalPeak)) / kMegabyte,
+    PrintFigure("peak working set beyond a bare window's", Median(Differences(tervalenPeak, minimalPeak)) / kMegabyte,
            "MB", "decoded cover", coverMegabytes);
-    Report("processor time over 5 idle seconds", Median(tervalenIdle), "ms", "minimal window program",
+    PrintFigure("processor time over 5 idle seconds", Median(tervalenIdle), "ms", "minimal window program",
            Median(minimalIdle));
     return 0;
 }
 
 }  // namespace
 
-int main() {
-    // Plain line ends, whatever reads the figures.
-    _setmode(_fileno(stdout), _O_BINARY);
-    try {
-        return Run();
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "program_bench: %s\n", error.what());
-        return 1;
-    }
-}
+int main() { return bench::Main("program_bench", Run); }

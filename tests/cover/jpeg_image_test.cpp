@@ -1,5 +1,6 @@
 // The cover picture: decoded as the library's own decoder does it, once, and
 // shrunk into the image control's rectangle by dropping rows and columns.
+#include "canvas.h"
 #include "exceptions.h"
 #include "jpeg_image.h"
 #include "test_files.h"
@@ -18,7 +19,6 @@
 
 namespace {
 
-using Rgb = std::uint32_t;  // 0xRRGGBB
 
 constexpr int kControlWidth = 137;
 constexpr int kControlHeight = 193;
@@ -38,71 +38,6 @@ Rgb ColourOf(const TJPEGPixels& pixels, int x, int y) {
     const std::uint8_t* p = &pixels.palette[3 * std::size_t{row[x]}];
     return Rgb{p[0]} << 16 | Rgb{p[1]} << 8 | p[2];
 }
-
-// A memory DC over a top-down DIB section whose pixels the test reads back:
-// 32 bits a pixel, or 8 bits over a colour table.
-class Canvas {
-public:
-    Canvas(int width, int height, int bitsPerPixel, const std::vector<Rgb>& table = {})
-        : width_(width), height_(height), bitsPerPixel_(bitsPerPixel), table_(table) {
-        struct {
-            BITMAPINFOHEADER header;
-            RGBQUAD colours[256];
-        } format{};
-        format.header = {sizeof format.header, width, -height, 1, static_cast<WORD>(bitsPerPixel), BI_RGB, 0, 0, 0,
-                         static_cast<DWORD>(bitsPerPixel == 8 ? table.size() : 0), 0};
-        for (std::size_t i = 0; i < table.size(); ++i)
-            format.colours[i] = {static_cast<BYTE>(table[i]), static_cast<BYTE>(table[i] >> 8),
-                                 static_cast<BYTE>(table[i] >> 16), 0};
-        bitmap_ = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&format), DIB_RGB_COLORS, &bits_, nullptr, 0);
-        dc_ = CreateCompatibleDC(nullptr);
-        previous_ = SelectObject(dc_, bitmap_);
-        stride_ = (static_cast<std::size_t>(width) * bitsPerPixel + 31) / 32 * 4;
-    }
-    ~Canvas() {
-        SelectObject(dc_, previous_);
-        DeleteDC(dc_);
-        DeleteObject(bitmap_);
-    }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-
-    HDC Dc() const { return dc_; }
-
-    void Fill(Rgb colour) {
-        GdiFlush();
-        const auto index = static_cast<std::uint8_t>(std::find(table_.begin(), table_.end(), colour) - table_.begin());
-        for (int y = 0; y < height_; ++y)
-            for (int x = 0; x < width_; ++x) {
-                if (bitsPerPixel_ == 8)
-                    Row(y)[x] = index;
-                else
-                    reinterpret_cast<std::uint32_t*>(Row(y))[x] = colour;
-            }
-    }
-
-    // Everything drawn so far, row by row.
-    std::vector<Rgb> Colours() const {
-        GdiFlush();
-        std::vector<Rgb> colours;
-        for (int y = 0; y < height_; ++y)
-            for (int x = 0; x < width_; ++x)
-                colours.push_back(bitsPerPixel_ == 8 ? table_[Row(y)[x]]
-                                                     : reinterpret_cast<const std::uint32_t*>(Row(y))[x] & 0xFFFFFF);
-        return colours;
-    }
-
-private:
-    std::uint8_t* Row(int y) const { return static_cast<std::uint8_t*>(bits_) + static_cast<std::size_t>(y) * stride_; }
-
-    int width_, height_, bitsPerPixel_;
-    std::vector<Rgb> table_;
-    HBITMAP bitmap_ = nullptr;
-    void* bits_ = nullptr;
-    HDC dc_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
-    std::size_t stride_ = 0;
-};
 
 std::vector<Rgb> GreyTable() {
     std::vector<Rgb> table;

@@ -37,13 +37,6 @@ int ScaledTextHeight() {
     return size.cy;
 }
 
-struct Found {
-    static BOOL CALLBACK Add(HWND window, LPARAM list) {
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-        return TRUE;
-    }
-};
-
 TEST(HighDensity, TheWindowItsControlsAndThePictureGrow) {
     ASSERT_EQ(ScreenDensity(), 120) << "this test runs in a prefix set to 120 pixels per inch";
     const int textHeight = ScaledTextHeight();
@@ -65,19 +58,13 @@ TEST(HighDensity, TheWindowItsControlsAndThePictureGrow) {
     EXPECT_EQ(client.right, scaled(700));
     EXPECT_EQ(client.bottom, scaled(261));
 
-    std::vector<HWND> children;
-    EnumChildWindows(window, Found::Add, reinterpret_cast<LPARAM>(&children));
     HWND image = nullptr;
-    std::vector<RECT> buttons;
-    for (HWND child : children) {
-        wchar_t className[64] = L"";
-        GetClassNameW(child, className, 64);
-        if (std::wstring(className) == L"TImage") image = child;
-        if (std::wstring(className) == L"Button" &&
+    for (HWND child : test::DescendantsOf(window)) {
+        const std::wstring className = test::ClassOf(child);
+        if (className == L"TImage") image = child;
+        if (className == L"Button" &&
             test::TextOf(child) == test::Widen(std::string(CatalogueRow("Button71").Caption))) {
-            RECT rect;
-            GetWindowRect(child, &rect);
-            MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+            const RECT rect = test::PlaceOf(child);
             EXPECT_EQ(rect.left, scaled(8));
             EXPECT_EQ(rect.top, scaled(136));
             EXPECT_EQ(rect.right - rect.left, scaled(273));

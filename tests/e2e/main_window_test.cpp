@@ -30,33 +30,6 @@ std::string AssetOf(const TDocumentEntry& entry) {
     return test::ReadFile(test::HostPath(std::string(TERVALEN_DOCUMENTS_DIR) + "/" + name)).value_or("missing");
 }
 
-std::wstring ClassOf(HWND window) {
-    wchar_t name[128] = L"";
-    GetClassNameW(window, name, 128);
-    return name;
-}
-
-// A child window's rectangle in its parent's client coordinates.
-RECT PlaceOf(HWND child) {
-    RECT rect;
-    GetWindowRect(child, &rect);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-struct Children {
-    static BOOL CALLBACK Add(HWND window, LPARAM list) {
-        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-        return TRUE;
-    }
-};
-
-std::vector<HWND> DescendantsOf(HWND window) {
-    std::vector<HWND> all;
-    EnumChildWindows(window, Children::Add, reinterpret_cast<LPARAM>(&all));
-    return all;
-}
-
 class MainWindow : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -78,8 +51,8 @@ protected:
     }
 
     HWND Find(const wchar_t* className, const std::wstring& text = L"") const {
-        for (HWND child : DescendantsOf(window_)) {
-            if (ClassOf(child) == className && (text.empty() || test::TextOf(child) == text)) return child;
+        for (HWND child : test::DescendantsOf(window_)) {
+            if (test::ClassOf(child) == className && (text.empty() || test::TextOf(child) == text)) return child;
         }
         return nullptr;
     }
@@ -133,7 +106,7 @@ TEST_F(MainWindow, ControlsSitWhereDefinedWithTheCataloguesCaptions) {
     HWND tabs = Tabs();
     ASSERT_TRUE(tabs);
     EXPECT_EQ(GetParent(tabs), window_);
-    const RECT tabsPlace = PlaceOf(tabs);
+    const RECT tabsPlace = test::PlaceOf(tabs);
     EXPECT_EQ(tabsPlace.left, 8);
     EXPECT_EQ(tabsPlace.top, 8);
     EXPECT_EQ(tabsPlace.right - tabsPlace.left, 681);
@@ -152,7 +125,7 @@ TEST_F(MainWindow, ControlsSitWhereDefinedWithTheCataloguesCaptions) {
     HWND image = Find(L"TImage");
     ASSERT_TRUE(image);
     EXPECT_EQ(GetParent(image), page);
-    const RECT imagePlace = PlaceOf(image);
+    const RECT imagePlace = test::PlaceOf(image);
     EXPECT_EQ(imagePlace.left, 528);
     EXPECT_EQ(imagePlace.top, 8);
     EXPECT_EQ(imagePlace.right, 665);
@@ -169,7 +142,7 @@ TEST_F(MainWindow, ControlsSitWhereDefinedWithTheCataloguesCaptions) {
         HWND button = ButtonOf(CatalogueRow(place.control));
         ASSERT_TRUE(button) << "no button captioned as the catalogue says";
         EXPECT_EQ(GetParent(button), page);
-        const RECT rect = PlaceOf(button);
+        const RECT rect = test::PlaceOf(button);
         EXPECT_EQ(rect.left, place.left);
         EXPECT_EQ(rect.top, place.top);
         EXPECT_EQ(rect.right - rect.left, place.width);

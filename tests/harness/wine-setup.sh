@@ -35,7 +35,7 @@ stop_display() {
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true
 }
 
-# as_prefix_owner PREFIX COMMAND...: runs a command as whoever owns the prefix.
+# in_prefix PROFILE COMMAND...: runs a Windows command in that test prefix.
 in_prefix() {
   profile=$1
   shift
@@ -45,17 +45,11 @@ in_prefix() {
 wineserver_of() {
   profile=$1
   shift
-  case $profile in
-    root-1251) env WINEPREFIX="$WINE_ROOT/root-1251" /usr/lib/wine/wineserver "$@" ;;
-    root-1252) env WINEPREFIX="$WINE_ROOT/root-1252" /usr/lib/wine/wineserver "$@" ;;
-    root-1251-120dpi) env WINEPREFIX="$WINE_ROOT/root-1251-120dpi" /usr/lib/wine/wineserver "$@" ;;
-    user-1251)
-      if [ "$(id -u)" -eq 0 ]; then
-        runuser -u "$TEST_USER" -- env WINEPREFIX="$WINE_ROOT/user-1251" /usr/lib/wine/wineserver "$@"
-      else
-        env WINEPREFIX="$WINE_ROOT/user-1251" /usr/lib/wine/wineserver "$@"
-      fi ;;
-  esac
+  if [ "$profile" = user-1251 ] && [ "$(id -u)" -eq 0 ]; then
+    runuser -u "$TEST_USER" -- env WINEPREFIX="$WINE_ROOT/$profile" /usr/lib/wine/wineserver "$@"
+  else
+    env WINEPREFIX="$WINE_ROOT/$profile" /usr/lib/wine/wineserver "$@"
+  fi
 }
 
 # The unprivileged test user runs the build's executables and its own prefix

@@ -26,8 +26,7 @@ public:
     // The first visible top-level window of this process with that class,
     // waiting for it up to `milliseconds`; null if none came.
     HWND WaitForWindow(const wchar_t* className, int milliseconds = 20000) const;
-    // Like WaitForWindow, for a window that should not exist: waits
-    // `milliseconds` and returns what is there then.
+    // The same, as things stand now, without waiting.
     HWND FindWindowOf(const wchar_t* className) const;
     // Waits for the process to end; returns its exit code, or STILL_ACTIVE.
     DWORD WaitForExit(int milliseconds = 20000);
@@ -35,6 +34,12 @@ public:
 private:
     PROCESS_INFORMATION process_{};
 };
+
+// Every window below `window`, children's children included.
+std::vector<HWND> DescendantsOf(HWND window);
+std::wstring ClassOf(HWND window);
+// A child window's rectangle in its parent's client coordinates.
+RECT PlaceOf(HWND child);
 
 // The text of a window, or of a message box's text control.
 std::wstring TextOf(HWND window);
